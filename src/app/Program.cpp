@@ -1,0 +1,38 @@
+#include "app/Program.h"
+
+#include "catalogue/uChange2.h"
+#include "info/uAbout.h"
+#include "info/uHelp.h"
+#include "info/uHistory.h"
+#include "scanner/uScan.h"
+#include "viewer/uAddr.h"
+#include "viewer/uMain.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+Program::Program(bitloom::Services& services)
+    : form1_(std::make_unique<TForm1>(services)),
+      form2_(std::make_unique<TForm2>(form1_->State())),
+      form3_(std::make_unique<TForm3>()),
+      form4_(std::make_unique<TForm4>()),
+      fChange2_(std::make_unique<TfChange2>()),
+      fHelp_(std::make_unique<TfHelp>()),
+      form5_(std::make_unique<TForm5>())
+{
+    form1_->SetWindows({form2_.get(), form3_.get(), form4_.get(), fChange2_.get(), fHelp_.get(), form5_.get()});
+}
+
+Program::~Program() = default;
+
+void Program::ShowMainWindow()
+{
+    form1_->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = form1_->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        form1_->move(frame.topLeft());
+    }
+    form1_->show();
+    form1_->activateWindow();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// Seams for window tests: errors are recorded, file dialogs answer from a
+// queue (an empty queue cancels), addresses are recorded instead of opened.
+class RecordingServices final : public bitloom::ErrorReporter,
+                                public bitloom::FileDialogs,
+                                public bitloom::UrlLauncher {
+public:
+    void ShowError(const QString& text) override { errors.append(text); }
+
+    std::optional<QString> OpenFileName(QWidget*, const bitloom::FileDialogRequest& request) override
+    {
+        return Answer(request);
+    }
+    std::optional<QString> SaveFileName(QWidget*, const bitloom::FileDialogRequest& request) override
+    {
+        return Answer(request);
+    }
+    void Open(const QString& address) override { opened.append(address); }
+
+    bitloom::Services services{*this, *this, *this};
+    QStringList errors;
+    QStringList opened;
+    std::deque<std::optional<QString>> fileAnswers;
+    std::vector<bitloom::FileDialogRequest> fileRequests;
+
+private:
+    std::optional<QString> Answer(const bitloom::FileDialogRequest& request)
+    {
+        fileRequests.push_back(request);
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+};
