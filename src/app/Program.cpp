@@ -4,6 +4,7 @@
 #include "info/uAbout.h"
 #include "info/uHelp.h"
 #include "info/uHistory.h"
+#include "platform/FormFont.h"
 #include "scanner/uScan.h"
 #include "viewer/uAddr.h"
 #include "viewer/uMain.h"
@@ -21,6 +22,9 @@ Program::Program(bitloom::Services& services)
       form5_(std::make_unique<TForm5>())
 {
     form1_->SetWindows({form2_.get(), form3_.get(), form4_.get(), fChange2_.get(), fHelp_.get(), form5_.get()});
+    for (QWidget* window : std::initializer_list<QWidget*>{form1_.get(), form2_.get(), form3_.get(), form4_.get(),
+                                                           fChange2_.get(), fHelp_.get(), form5_.get()})
+        window->setFont(bitloom::FormFont());
 }
 
 Program::~Program() = default;
