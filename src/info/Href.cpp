@@ -99,9 +99,10 @@ void THref::PointerEnters()
 {
     activate_ = true;
     update();
-    if (statusBar_ != nullptr)
-        statusBar_->SetPanelText(statusPanelNo_, QString::fromStdString(LinkStatusText(
-                                                     linkStyle_, statusText_.toStdString(), link_.toStdString())));
+    if (statusBar_ != nullptr) {
+        const std::string text = LinkStatusText(linkStyle_, statusText_.toStdString(), link_.toStdString());
+        statusBar_->SetPanelText(statusPanelNo_, QString::fromStdString(text));
+    }
 }
 
 void THref::PointerLeaves()
