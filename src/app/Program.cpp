@@ -16,7 +16,7 @@ Program::Program(bitloom::Services& services)
     : form1_(std::make_unique<TForm1>(services)),
       form2_(std::make_unique<TForm2>(form1_->State())),
       form3_(std::make_unique<TForm3>()),
-      form4_(std::make_unique<TForm4>()),
+      form4_(std::make_unique<TForm4>(services.launcher)),
       fChange2_(std::make_unique<TfChange2>()),
       fHelp_(std::make_unique<TfHelp>()),
       form5_(std::make_unique<TForm5>())
