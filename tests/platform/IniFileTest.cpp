@@ -6,6 +6,10 @@
 
 #include <functional>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using bitloom::IniEntry;
 using bitloom::IniFile;
 
@@ -308,6 +312,7 @@ TEST(IniFileOnDisk, RefusedWritesSayUnableToWriteAndChangeNothing)
     fs::create_directory(dir / "folder.ini");
 
     // Refused also when running as root, who could write anyway.
+
     for (const fs::path& path : {readOnlyFile, readOnlyFolder / "in.ini", readOnlyFolder / "new.ini",
                                  dir / "no-such-folder" / "x.ini", dir / "folder.ini"}) {
         EXPECT_EQ(ErrorOf([&] { bitloom::WriteIniString(path, "s", "k", "2"); }), "Unable to write to " + path.string());
@@ -324,6 +329,13 @@ TEST(IniFileOnDisk, AMissingOrUnreadableFileReadsAsEmpty)
     std::filesystem::create_directory(dir / "folder.ini");
     for (const auto& path : {dir / "missing.ini", dir / "folder.ini", dir / "no-such-folder" / "x.ini"})
         EXPECT_EQ(IniFile::Load(path).Bytes(), "") << path;
+#ifndef _WIN32
+    // A pipe under the name must not hang the reader.
+    ASSERT_EQ(::mkfifo((dir / "pipe.ini").c_str(), 0666), 0);
+    EXPECT_EQ(IniFile::Load(dir / "pipe.ini").Bytes(), "");
+    EXPECT_EQ(ErrorOf([&] { bitloom::WriteIniString(dir / "pipe.ini", "s", "k", "2"); }),
+              "Unable to write to " + (dir / "pipe.ini").string());
+#endif
 }
 
 TEST(IniFileOnDisk, AWindows1251FileRoundTripsThroughUtf8)
