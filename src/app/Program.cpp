@@ -19,7 +19,7 @@ Program::Program(bitloom::Services& services)
       form4_(std::make_unique<TForm4>(services.launcher)),
       fChange2_(std::make_unique<TfChange2>()),
       fHelp_(std::make_unique<TfHelp>()),
-      form5_(std::make_unique<TForm5>())
+      form5_(std::make_unique<TForm5>(form1_->Scan(), form1_->State(), services))
 {
     form1_->SetWindows({form2_.get(), form3_.get(), form4_.get(), fChange2_.get(), fHelp_.get(), form5_.get()});
     for (QWidget* window : std::initializer_list<QWidget*>{form1_.get(), form2_.get(), form3_.get(), form4_.get(),
