@@ -1,6 +1,6 @@
 #include "info/BrowserProgram.h"
 
-#include "info/DefaultBrowser.h"
+#include "platform/DefaultBrowser.h"
 
 #include <QProcess>
 #include <QString>

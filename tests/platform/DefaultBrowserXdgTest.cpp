@@ -1,4 +1,4 @@
-#include "info/DefaultBrowserXdg.h"
+#include "platform/DefaultBrowserXdg.h"
 
 #include "support/TempDir.h"
 

@@ -1,6 +1,6 @@
-#include "info/DefaultBrowserXdg.h"
+#include "platform/DefaultBrowserXdg.h"
 
-#include "info/DefaultBrowser.h"
+#include "platform/DefaultBrowser.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "info/DefaultBrowser.h"
+#include "platform/DefaultBrowser.h"
 
 #include <windows.h>
 
