@@ -44,6 +44,13 @@ std::filesystem::path CatalogueRoot(const std::filesystem::path& startDir)
     return startDir / "menu";
 }
 
+std::string RelativeCataloguePath(const std::filesystem::path& startDir, const std::filesystem::path& folder)
+{
+    const std::string path = folder.string();
+    const std::size_t rootLength = CatalogueRoot(startDir).string().size();
+    return rootLength < path.size() ? path.substr(rootLength) : std::string();
+}
+
 std::string ReadMenuCaption(const std::filesystem::path& file)
 {
     return Value(IniFile::Load(file), "Hint", "");

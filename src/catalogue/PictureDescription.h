@@ -18,6 +18,12 @@ inline constexpr std::string_view DescriptionSection = "values";
 // "menu" in the start folder.
 std::filesystem::path CatalogueRoot(const std::filesystem::path& startDir);
 
+// A catalogue folder as the user is shown it: the path without as many leading
+// characters as the catalogue root of startDir has, "/Logos/Start" for
+// startDir/menu/Logos/Start, empty for the root itself. Bytes of the file
+// system's own encoding.
+std::string RelativeCataloguePath(const std::filesystem::path& startDir, const std::filesystem::path& folder);
+
 // A picture as the main window takes it: the three sizes stay texts until the
 // sizes are applied; offset and colour mode are read as integers.
 struct PictureDescription {

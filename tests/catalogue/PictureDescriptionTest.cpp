@@ -281,3 +281,17 @@ TEST(CreateNewFolder, GivesUpWithTheLastError)
         EXPECT_EQ(ErrorOf([&] { CreateNewFolder(dir / "ro"); }), "File access denied");
     }
 }
+
+TEST(RelativeCataloguePath, CutsTheCatalogueRootAway)
+{
+    struct Case {
+        const char* startDir;
+        const char* folder;
+        const char* relative;
+    };
+    for (const Case& c : {Case{"/tools", "/tools/menu/Logos/Start", "/Logos/Start"},
+                          Case{"/tools", "/tools/menu", ""}, Case{"/", "/menu/Logos", "/Logos"},
+                          Case{"/tools", "/tools/menu/Логотипы", "/Логотипы"},
+                          Case{"/tools", "/elsewhere", ""}})
+        EXPECT_EQ(RelativeCataloguePath(c.startDir, c.folder), c.relative) << c.folder;
+}
