@@ -72,11 +72,7 @@ QAction* TFavoritesMenu::MakeAction(QMenu* menu, const QString& caption, const s
                                     int tag, int image)
 {
     auto* action = new QAction(menu);
-    TMenuItem item(action);
-    item.SetCaption(caption);
-    item.SetHint(path);
-    item.SetTag(tag);
-    item.SetImage(image, Image(image));
+    TMenuItem(action).Set(caption, path, tag, image, Image(image));
     return action;
 }
 
@@ -95,11 +91,7 @@ QAction* TFavoritesMenu::MakeEntry(QMenu* menu, const LevelEntry& entry)
         return MakeAction(menu, Placeholder, {}, KindSpecial, imageUrl_);
     case LevelEntry::Role::Folder: {
         auto* sub = new QMenu(menu);
-        TMenuItem item = TMenuItem::Of(sub);
-        item.SetCaption(caption);
-        item.SetHint(entry.path);
-        item.SetTag(KindFolder);
-        item.SetImage(imageFolder_, Image(imageFolder_));
+        TMenuItem::Of(sub).Set(caption, entry.path, KindFolder, imageFolder_, Image(imageFolder_));
         sub->addAction(MakeAction(sub, Placeholder, {}, KindSpecial, imageUrl_));
         // The handler is the one set now; a section made without one stays as it is.
         if (onRefresh_)

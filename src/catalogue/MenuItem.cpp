@@ -4,9 +4,26 @@
 
 namespace {
 
-constexpr char HintProperty[] = "bitloomHint";
-constexpr char TagProperty[] = "bitloomTag";
-constexpr char ImageIndexProperty[] = "bitloomImageIndex";
+// What an entry carries beyond Qt's own properties, kept together in the
+// action's data: one value to set, and no property events for each.
+struct ItemData {
+    std::filesystem::path hint;
+    int tag = 0;
+    int imageIndex = -1;
+};
+
+ItemData DataOf(const QAction* action)
+{
+    return action->data().value<ItemData>();
+}
+
+template <typename Change>
+void ChangeData(QAction* action, Change change)
+{
+    ItemData data = DataOf(action);
+    change(data);
+    action->setData(QVariant::fromValue(std::move(data)));
+}
 
 } // namespace
 
@@ -32,35 +49,40 @@ std::filesystem::path TMenuItem::Hint() const
 {
     if (action_ == nullptr)
         return {};
-    return action_->property(HintProperty).value<std::filesystem::path>();
+    return DataOf(action_).hint;
 }
 
 void TMenuItem::SetHint(const std::filesystem::path& hint)
 {
-    action_->setProperty(HintProperty, QVariant::fromValue(hint));
+    ChangeData(action_, [&](ItemData& data) { data.hint = hint; });
 }
 
 int TMenuItem::Tag() const
 {
-    return action_ != nullptr ? action_->property(TagProperty).toInt() : 0;
+    return action_ != nullptr ? DataOf(action_).tag : 0;
 }
 
 void TMenuItem::SetTag(int tag)
 {
-    action_->setProperty(TagProperty, tag);
+    ChangeData(action_, [&](ItemData& data) { data.tag = tag; });
 }
 
 int TMenuItem::ImageIndex() const
 {
-    if (action_ == nullptr)
-        return -1;
-    const QVariant index = action_->property(ImageIndexProperty);
-    return index.isValid() ? index.toInt() : -1;
+    return action_ != nullptr ? DataOf(action_).imageIndex : -1;
 }
 
 void TMenuItem::SetImage(int index, const QIcon& icon)
 {
-    action_->setProperty(ImageIndexProperty, index);
+    ChangeData(action_, [&](ItemData& data) { data.imageIndex = index; });
+    action_->setIcon(icon);
+}
+
+void TMenuItem::Set(const QString& caption, const std::filesystem::path& hint, int tag, int imageIndex,
+                    const QIcon& icon)
+{
+    SetCaption(caption);
+    action_->setData(QVariant::fromValue(ItemData{hint, tag, imageIndex}));
     action_->setIcon(icon);
 }
 

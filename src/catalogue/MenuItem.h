@@ -37,6 +37,9 @@ public:
     int ImageIndex() const;
     void SetImage(int index, const QIcon& icon);
 
+    // All of the above at once, as a new entry is made.
+    void Set(const QString& caption, const std::filesystem::path& hint, int tag, int imageIndex, const QIcon& icon);
+
     int Count() const;
     TMenuItem Items(int index) const;
 
