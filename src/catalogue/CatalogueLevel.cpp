@@ -51,7 +51,8 @@ std::filesystem::path WithoutTrailingSeparator(const std::filesystem::path& fold
 
 std::vector<LevelEntry> BuildLevel(const std::filesystem::path& folder, bool simple, const Collation& collation)
 {
-    const std::vector<FolderEntry> listing = ListFolder(folder);
+    const FolderReader reader(folder);
+    const std::vector<FolderEntry> listing = reader.List();
     if (listing.empty())
         return {};
 
@@ -83,9 +84,8 @@ std::vector<LevelEntry> BuildLevel(const std::filesystem::path& folder, bool sim
             } else if (name == EditMarker) {
                 top.insert(top.begin(), edit);
             } else {
-                std::filesystem::path path = self / entry.Name;
-                std::string caption = ReadMenuCaption(path);
-                pictures.Add({LevelEntry::Role::Picture, std::move(path), std::move(caption)}, Utf16(name));
+                pictures.Add({LevelEntry::Role::Picture, self / entry.Name, MenuCaptionOf(reader.ReadFile(entry.Name))},
+                             Utf16(name));
             }
         }
     }

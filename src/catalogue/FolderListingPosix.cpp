@@ -6,8 +6,11 @@
 
 #include "platform/Cp1251.h"
 
+#include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -21,7 +24,7 @@ struct DirCloser {
 
 enum class Kind { Folder, File, Other };
 
-Kind KindOf(const std::filesystem::path& folder, const dirent& entry)
+Kind KindOf(int folder, const dirent& entry)
 {
     switch (entry.d_type) {
     case DT_DIR:
@@ -36,7 +39,7 @@ Kind KindOf(const std::filesystem::path& folder, const dirent& entry)
     }
     // A link counts as what it points to; a loop or a dangling link fails here.
     struct stat info {};
-    if (stat((folder / entry.d_name).c_str(), &info) != 0)
+    if (::fstatat(folder, entry.d_name, &info, 0) != 0)
         return Kind::Other;
     if (S_ISDIR(info.st_mode))
         return Kind::Folder;
@@ -89,16 +92,36 @@ std::string DisplayName(std::string_view name)
     return IsUtf8(name) ? std::string(name) : Cp1251ToUtf8(name);
 }
 
-std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder)
+FolderReader::FolderReader(const std::filesystem::path& folder)
+    : handle_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-    if (!dir)
+}
+
+FolderReader::~FolderReader()
+{
+    if (handle_ >= 0)
+        ::close(handle_);
+}
+
+std::vector<FolderEntry> FolderReader::List() const
+{
+    if (handle_ < 0)
         return {};
+    // The directory stream gets a handle of its own, so that this one stays
+    // free for reading files after the listing.
+    const int listing = ::openat(handle_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0)
+        return {};
+    const std::unique_ptr<DIR, DirCloser> dir(::fdopendir(listing));
+    if (!dir) {
+        ::close(listing);
+        return {};
+    }
     std::vector<FolderEntry> entries{{".", true, false}, {"..", true, false}};
-    while (const dirent* entry = readdir(dir.get())) {
+    while (const dirent* entry = ::readdir(dir.get())) {
         if (entry->d_name[0] == '.')
             continue;
-        switch (KindOf(folder, *entry)) {
+        switch (KindOf(handle_, *entry)) {
         case Kind::Folder:
             entries.push_back({entry->d_name, true, false});
             break;
@@ -110,6 +133,39 @@ std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder)
         }
     }
     return entries;
+}
+
+std::string FolderReader::ReadFile(const std::string& name) const
+{
+    if (handle_ < 0)
+        return {};
+    // A pipe put in the file's place since the listing must not block the menu.
+    const int fd = ::openat(handle_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    std::string content;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            if (got < 0)
+                content.clear();
+            break;
+        }
+        content.append(buffer, static_cast<std::size_t>(got));
+        // A regular file reads short only at its end: no second call to learn that.
+        if (static_cast<std::size_t>(got) < sizeof buffer)
+            break;
+    }
+    ::close(fd);
+    return content;
+}
+
+std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder)
+{
+    return FolderReader(folder).List();
 }
 
 } // namespace bitloom

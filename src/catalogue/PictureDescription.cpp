@@ -56,6 +56,11 @@ std::string ReadMenuCaption(const std::filesystem::path& file)
     return Value(IniFile::Load(file), "Hint", "");
 }
 
+std::string MenuCaptionOf(std::string_view fileBytes)
+{
+    return Value(IniFile(fileBytes), "Hint", "");
+}
+
 PictureDescription ReadPictureDescription(const std::filesystem::path& file)
 {
     const IniFile ini = IniFile::Load(file);

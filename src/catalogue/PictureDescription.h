@@ -50,6 +50,8 @@ struct DescriptionTexts {
 
 // The menu's caption of a picture: its Hint, empty when there is none.
 std::string ReadMenuCaption(const std::filesystem::path& file);
+// The same, from the bytes of a description file already read.
+std::string MenuCaptionOf(std::string_view fileBytes);
 
 // The main window's reading. A WidthImage that is absent takes the Width text
 // just read (its default included); one present but empty stays empty.
