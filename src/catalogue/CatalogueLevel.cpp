@@ -5,6 +5,7 @@
 #include "catalogue/PictureDescription.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace bitloom {
 
@@ -15,30 +16,31 @@ class OrderedGroup final {
 public:
     explicit OrderedGroup(const Collation& collation) : collation_(collation) {}
 
-    void Add(LevelEntry entry, std::u16string key)
+    void Add(LevelEntry entry, std::u16string name)
     {
+        OrderKey key(std::move(name));
         // The entries in place are in order, so the first one the newcomer goes
         // before is found by halving; what comes before it is all entries it
         // goes after.
-        const auto at = std::partition_point(order_.begin(), order_.end(), [&](std::size_t i) {
+        const auto at = std::partition_point(order_.begin(), order_.end(), [&](std::uint32_t i) {
             return !GoesBefore(collation_, key, keys_[i]);
         });
-        order_.insert(at, entries_.size());
+        order_.insert(at, static_cast<std::uint32_t>(entries_.size()));
         entries_.push_back(std::move(entry));
         keys_.push_back(std::move(key));
     }
 
     void AppendTo(std::vector<LevelEntry>& level)
     {
-        for (std::size_t i : order_)
+        for (std::uint32_t i : order_)
             level.push_back(std::move(entries_[i]));
     }
 
 private:
     const Collation& collation_;
     std::vector<LevelEntry> entries_;
-    std::vector<std::u16string> keys_;
-    std::vector<std::size_t> order_;
+    std::vector<OrderKey> keys_;
+    std::vector<std::uint32_t> order_; // indexes into entries_, in menu order; small, so moving them is cheap
 };
 
 // The folder path as the special entries hold it: without a trailing separator.

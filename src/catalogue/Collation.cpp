@@ -69,4 +69,14 @@ bool GoesBefore(const Collation& collation, std::u16string_view a, std::u16strin
     return collation.Compare(a, b.substr(0, cut)) <= 0;
 }
 
+OrderKey::OrderKey(std::u16string name) : text(std::move(name)), characters(CharacterCount(text)) {}
+
+bool GoesBefore(const Collation& collation, const OrderKey& a, const OrderKey& b)
+{
+    std::size_t cut = b.text.size();
+    if (b.characters > a.characters) // only a longer b is cut; without surrogates a character is a unit
+        cut = b.characters == b.text.size() ? a.characters : UnitsOfCharacters(b.text, a.characters);
+    return collation.Compare(a.text, std::u16string_view(b.text).substr(0, cut)) <= 0;
+}
+
 } // namespace bitloom

@@ -40,6 +40,16 @@ private:
 // compares less than or equal. Equal names therefore put the newer one first.
 bool GoesBefore(const Collation& collation, std::u16string_view a, std::u16string_view b);
 
+// A name made ready for many order tests: its UTF-16 text and its length in characters.
+struct OrderKey {
+    explicit OrderKey(std::u16string name);
+    std::u16string text;
+    std::size_t characters;
+};
+
+// GoesBefore for prepared names.
+bool GoesBefore(const Collation& collation, const OrderKey& a, const OrderKey& b);
+
 // UTF-8 as UTF-16, the form the comparison takes; a malformed byte becomes U+FFFD.
 std::u16string Utf16(std::string_view utf8);
 

@@ -13,15 +13,34 @@ constexpr int KindPicture = 2;
 
 const QString Placeholder = QStringLiteral("-");
 
-// Takes an entry out of the menu for good, with its sub-menu.
-void RemoveEntry(QMenu* menu, QAction* entry)
+// The entries of one rebuild, other than sections, belong to one holder
+// object, so that a level of thousands goes at once when it is rebuilt: an
+// object removed by itself would search its parent's list of children.
+const QString LevelHolder = QStringLiteral("FavoritesMenuLevel");
+
+bool IsLevelHolderOf(const QObject* holder, const QMenu* menu)
 {
-    if (QMenu* sub = entry->menu<QMenu*>(); sub != nullptr && sub->parent() == menu)
-        delete sub; // its menuAction() goes with it
-    else if (entry->parent() == menu)
-        delete entry;
-    else
-        menu->removeAction(entry);
+    return holder != nullptr && holder->parent() == menu && holder->objectName() == LevelHolder;
+}
+
+// Takes the entries out of the menu for good, sections with their sub-menus.
+void RemoveEntries(QMenu* menu, const QList<QAction*>& entries)
+{
+    QList<QObject*> holders;
+    for (qsizetype i = entries.size() - 1; i >= 0; --i) {
+        QAction* entry = entries[i];
+        if (QMenu* sub = entry->menu<QMenu*>(); sub != nullptr && sub->parent() == menu) {
+            delete sub; // its menuAction() goes with it
+        } else if (IsLevelHolderOf(entry->parent(), menu)) {
+            if (!holders.contains(entry->parent()))
+                holders.append(entry->parent());
+        } else if (entry->parent() == menu) {
+            delete entry;
+        } else {
+            menu->removeAction(entry);
+        }
+    }
+    qDeleteAll(holders);
 }
 
 } // namespace
@@ -50,16 +69,19 @@ void TFavoritesMenu::RebuildMenu()
     QMenu* menu = menuItem_.SubMenu();
     if (menu == nullptr || menu->actions().isEmpty())
         return; // nothing to keep the entries in: never asked for by the program
-    const QList<QAction*> old = menu->actions();
-    QAction* placeholder = old.back();
-    for (qsizetype i = old.size() - 2; i >= 0; --i)
-        RemoveEntry(menu, old[i]);
+    QList<QAction*> old = menu->actions();
+    QAction* placeholder = old.takeLast();
+    RemoveEntries(menu, old);
 
     const std::vector<LevelEntry> level = bitloom::BuildLevel(initialDir_, simple_, collation_);
+    if (level.empty())
+        return;
+    auto* holder = new QObject(menu);
+    holder->setObjectName(LevelHolder);
     QList<QAction*> made;
     made.reserve(static_cast<qsizetype>(level.size()));
     for (const LevelEntry& entry : level)
-        made.append(MakeEntry(menu, entry));
+        made.append(MakeEntry(menu, holder, entry));
     menu->insertActions(placeholder, made);
 }
 
@@ -68,27 +90,27 @@ QIcon TFavoritesMenu::Image(int index) const
     return index >= 0 && index < images_.size() ? images_[index] : QIcon();
 }
 
-QAction* TFavoritesMenu::MakeAction(QMenu* menu, const QString& caption, const std::filesystem::path& path,
+QAction* TFavoritesMenu::MakeAction(QObject* owner, const QString& caption, const std::filesystem::path& path,
                                     int tag, int image)
 {
-    auto* action = new QAction(menu);
+    auto* action = new QAction(owner);
     TMenuItem(action).Set(caption, path, tag, image, Image(image));
     return action;
 }
 
-QAction* TFavoritesMenu::MakeEntry(QMenu* menu, const LevelEntry& entry)
+QAction* TFavoritesMenu::MakeEntry(QMenu* menu, QObject* holder, const LevelEntry& entry)
 {
     const QString caption = QString::fromStdString(entry.caption);
     switch (entry.role) {
     case LevelEntry::Role::Quick:
     case LevelEntry::Role::Edit: {
         const int image = entry.role == LevelEntry::Role::Quick ? ImageQuick : imageAdd_;
-        QAction* action = MakeAction(menu, caption, entry.path, KindSpecial, image);
+        QAction* action = MakeAction(holder, caption, entry.path, KindSpecial, image);
         connect(action, &QAction::triggered, this, [this, action] { RaiseUrlClickQuick(action); });
         return action;
     }
     case LevelEntry::Role::Separator:
-        return MakeAction(menu, Placeholder, {}, KindSpecial, imageUrl_);
+        return MakeAction(holder, Placeholder, {}, KindSpecial, imageUrl_);
     case LevelEntry::Role::Folder: {
         auto* sub = new QMenu(menu);
         TMenuItem::Of(sub).Set(caption, entry.path, KindFolder, imageFolder_, Image(imageFolder_));
@@ -99,7 +121,7 @@ QAction* TFavoritesMenu::MakeEntry(QMenu* menu, const LevelEntry& entry)
         return sub->menuAction();
     }
     case LevelEntry::Role::Picture: {
-        QAction* action = MakeAction(menu, caption, entry.path, KindPicture, imageUrl_);
+        QAction* action = MakeAction(holder, caption, entry.path, KindPicture, imageUrl_);
         connect(action, &QAction::triggered, this, [this, action] { RaiseUrlClick(action); });
         return action;
     }

@@ -63,8 +63,8 @@ public:
     void Notification(QObject* component, TOperation operation);
 
 private:
-    QAction* MakeEntry(QMenu* menu, const bitloom::LevelEntry& entry);
-    QAction* MakeAction(QMenu* menu, const QString& caption, const std::filesystem::path& path, int tag,
+    QAction* MakeEntry(QMenu* menu, QObject* holder, const bitloom::LevelEntry& entry);
+    QAction* MakeAction(QObject* owner, const QString& caption, const std::filesystem::path& path, int tag,
                         int image);
     QIcon Image(int index) const;
     void RaiseUrlClick(QAction* entry);

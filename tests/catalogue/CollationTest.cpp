@@ -85,3 +85,14 @@ TEST(Collation, UnknownLocalesFallBackToTheRootOrder)
     EXPECT_LT(odd.Compare(u"a", u"A"), 0);
     EXPECT_LT(odd.Compare(u"A", u"b"), 0);
 }
+
+TEST(Collation, PreparedNamesGiveTheSameAnswers)
+{
+    const Collation root("");
+    const char* names[] = {"", "a", "A", "ab", "Ab", "abc", "10.txt", "2.txt", "\U0001F600", "\U0001F600zzz",
+                           "e\u0301", "\u00e9", "яблоко", "Яблоко"};
+    for (const char* a : names)
+        for (const char* b : names)
+            EXPECT_EQ(GoesBefore(root, OrderKey(Utf16(a)), OrderKey(Utf16(b))), GoesBefore(root, Utf16(a), Utf16(b)))
+                << a << " / " << b;
+}
