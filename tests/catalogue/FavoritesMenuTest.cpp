@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include <QTest>
+
 using namespace bitloom;
 
 namespace {
@@ -247,4 +249,20 @@ TEST(CatalogueImageList, HoldsFourDistinctSixteenPixelIcons)
         EXPECT_FALSE(images.contains(image));
         images.append(image);
     }
+}
+
+TEST_F(FavoritesMenuTest, ASectionHoldingOnlyItsPlaceholderOpensUnderTheMouse)
+{
+    Folder("Logos");
+    WritePicture(dir / "Logos/p.txt", "P");
+    OpenMenu(top.get());
+    QAction* logosEntry = Entry(top.get(), "Logos");
+    const QPoint at = top->actionGeometry(logosEntry).center();
+    QTest::mouseMove(top.get(), at);
+    QTest::mouseClick(top.get(), Qt::LeftButton, {}, at);
+    QMenu* logos = logosEntry->menu<QMenu*>();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return logos->isVisible(); }, 2000));
+    EXPECT_EQ(Shown(logos), (QStringList{">> В Быстрое", "-", "P"}));
+    CloseMenu(logos);
+    CloseMenu(top.get());
 }
