@@ -1,6 +1,10 @@
 // Writes sample.bin, a small made-up "full flash" with pictures in all three
-// colour modes among noise, so that a newcomer has something to look at.
+// colour modes among noise, so that a newcomer has something to look at, and
+// beside it the catalogue folder "menu" that describes those pictures in
+// sections and sub-sections, so that they can be picked from the menus at once.
 // The offsets and sizes are listed in the README.
+
+#include "catalogue/PictureDescription.h"
 
 #include <cmath>
 #include <cstdint>
@@ -83,6 +87,45 @@ unsigned Spinner(int frame, int x, int y)
     return (std::abs(across) < 1.5 && std::abs(along) < 7) || std::hypot(px, py) > 7.4 ? 1 : 0;
 }
 
+// One picture of the sample catalogue: where its description goes and what it says.
+struct Described {
+    const char* file; // below menu/, UTF-8
+    const char* hint;
+    int width, pictureWidth, height;
+    std::uint32_t offset;
+    int colorMode;
+};
+
+const Described SampleCatalogue[] = {
+    {"Логотипы/01 smiley.txt", "Улыбка", 64, 64, 48, 0x010000, 1},
+    {"Логотипы/02 arrow.txt", "Стрелка", 32, 32, 32, 0x012000, 1},
+    {"Логотипы/Узкие/arrow half.txt", "Стрелка, левая половина", 32, 16, 32, 0x012000, 1},
+    {"Цветные/flag.txt", "Флаг (4 цвета)", 48, 48, 40, 0x020000, 2},
+    {"Цветные/rings.txt", "Кольца (оттенки серого)", 64, 64, 64, 0x030000, 3},
+    {"Анимация/Вертушка/frame 1.txt", "Кадр 1", 16, 16, 16, 0x040000, 1},
+    {"Анимация/Вертушка/frame 2.txt", "Кадр 2", 16, 16, 16, 0x040020, 1},
+    {"Анимация/Вертушка/frame 3.txt", "Кадр 3", 16, 16, 16, 0x040040, 1},
+    {"Анимация/Вертушка/frame 4.txt", "Кадр 4", 16, 16, 16, 0x040060, 1},
+    {"Анимация/Вертушка/frames 1-4.txt", "Все четыре кадра", 16, 16, 64, 0x040000, 1},
+};
+
+// The descriptions, written as the program's own editor writes them:
+// Windows-1251, CR LF, the six keys in their order.
+void WriteSampleCatalogue(const std::filesystem::path& folder)
+{
+    const std::filesystem::path menu = folder / "menu";
+    for (const Described& picture : SampleCatalogue) {
+        const std::filesystem::path file = menu / std::filesystem::path(reinterpret_cast<const char8_t*>(picture.file));
+        std::filesystem::create_directories(file.parent_path());
+        std::filesystem::remove(file);
+        char offset[16];
+        std::snprintf(offset, sizeof offset, "0x%06X", picture.offset);
+        bitloom::WriteDescription(file, {picture.hint, std::to_string(picture.width),
+                                         std::to_string(picture.pictureWidth), std::to_string(picture.height), offset,
+                                         std::to_string(picture.colorMode)});
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -109,6 +152,12 @@ int main(int argc, char** argv)
     out.write(reinterpret_cast<const char*>(dump.data()), static_cast<std::streamsize>(dump.size()));
     if (!out) {
         std::cerr << "cannot write " << path << "\n";
+        return 1;
+    }
+    try {
+        WriteSampleCatalogue(folder);
+    } catch (const std::exception& e) {
+        std::cerr << "cannot write the sample catalogue: " << e.what() << "\n";
         return 1;
     }
     return 0;

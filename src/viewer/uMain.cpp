@@ -92,6 +92,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
         menu->menuAction()->setEnabled(false);
 
     CreatePopupMenu();
+    CreateFavoritesMenus();
     timer1_.SetOnTimer([this] { Run(&TForm1::Timer1Timer); });
 
     FormCreate();

@@ -6,8 +6,11 @@
 #include "viewer/Decoder.h"
 #include "viewer/ViewState.h"
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 
+#include <filesystem>
 #include <memory>
 
 class QMenu;
@@ -18,6 +21,8 @@ class TForm4;
 class TForm5;
 class TfChange2;
 class TfHelp;
+class TFavoritesMenu;
+class TMenuItem;
 
 namespace Ui {
 class TForm1;
@@ -100,6 +105,16 @@ public:
     void Timer1Timer();
     bool ScanMayContinue() const;
 
+    // The catalogue menus (catalogue/uMainCatalogue.cpp).
+    void FavoritesMenu1Refresh(TMenuItem Sender);
+    void FavoritesMenu2Refresh(TMenuItem Sender);
+    void FavoritesMenu1UrlClick(TMenuItem Sender, const std::filesystem::path& Url);
+    void FavoritesMenu1UrlClickQuick(TMenuItem Sender, const std::filesystem::path& Url);
+    void FavoritesMenu2UrlClickQuick(TMenuItem Sender, const std::filesystem::path& Url);
+    TFavoritesMenu& FavoritesMenu1() { return *favoritesMenu1_; }
+    TFavoritesMenu& FavoritesMenu2() { return *favoritesMenu2_; }
+    const QList<QIcon>& ImageList1() const { return imageList1_; }
+
 protected:
     bool event(QEvent* event) override;
 
@@ -115,6 +130,8 @@ private:
     void AttachPopupMenu();
     void LoadScanSettings();
     void ShowModal(class QDialog* dialog);
+    void CreateFavoritesMenus();
+    QString RelativeCataloguePath(const std::filesystem::path& folder) const;
 
     std::unique_ptr<Ui::TForm1> ui;
     bitloom::Services& services_;
@@ -129,4 +146,7 @@ private:
     QAction* n4_ = nullptr;
     QString openDialogFolder_;
     bool activated_ = false;
+    QList<QIcon> imageList1_;
+    TFavoritesMenu* favoritesMenu1_ = nullptr;
+    TFavoritesMenu* favoritesMenu2_ = nullptr;
 };
