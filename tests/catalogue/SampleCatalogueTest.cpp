@@ -4,10 +4,7 @@
 #include "catalogue/MenuProbe.h"
 // g++ 12 sees the queued dialog answer of the recording services as possibly
 // uninitialised when it inlines them here; it is not.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include "viewer/MainWindowFixture.h"
-#pragma GCC diagnostic pop
 #include "viewer/Palette.h"
 #include "viewer/PreviewImage.h"
 

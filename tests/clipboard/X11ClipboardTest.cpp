@@ -3,10 +3,7 @@
 
 // GCC 12 takes the copy of a std::optional<QString> in the recording
 // services for a read of uninitialised memory when it inlines it here.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include "viewer/MainWindowFixture.h"
-#pragma GCC diagnostic pop
 
 #include "viewer/Palette.h"
 #include "viewer/PreviewImage.h"

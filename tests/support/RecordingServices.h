@@ -36,8 +36,13 @@ private:
         fileRequests.push_back(request);
         if (fileAnswers.empty())
             return std::nullopt;
-        auto answer = fileAnswers.front();
+        // Taken apart rather than copied whole: g++ 12 misreads a copied
+        // optional<QString> as maybe uninitialised.
+        const bool cancelled = !fileAnswers.front().has_value();
+        const QString text = cancelled ? QString() : *fileAnswers.front();
         fileAnswers.pop_front();
-        return answer;
+        if (cancelled)
+            return std::nullopt;
+        return text;
     }
 };
