@@ -41,8 +41,11 @@ QString TMenuItem::Caption() const
 
 void TMenuItem::SetCaption(const QString& caption)
 {
-    action_->setSeparator(caption == QStringLiteral("-"));
-    action_->setText(caption);
+    const bool separator = caption == QStringLiteral("-");
+    action_->setSeparator(separator);
+    // A separator with text is drawn by some styles as a titled section,
+    // which would show the "-" itself.
+    action_->setText(separator ? QString() : caption);
 }
 
 std::filesystem::path TMenuItem::Hint() const
