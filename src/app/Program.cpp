@@ -4,6 +4,7 @@
 #include "info/uAbout.h"
 #include "info/uHelp.h"
 #include "info/uHistory.h"
+#include "platform/FormFont.h"
 #include "scanner/uScan.h"
 #include "viewer/uAddr.h"
 #include "viewer/uMain.h"
@@ -15,12 +16,15 @@ Program::Program(bitloom::Services& services)
     : form1_(std::make_unique<TForm1>(services)),
       form2_(std::make_unique<TForm2>(form1_->State())),
       form3_(std::make_unique<TForm3>()),
-      form4_(std::make_unique<TForm4>()),
+      form4_(std::make_unique<TForm4>(services.launcher)),
       fChange2_(std::make_unique<TfChange2>()),
       fHelp_(std::make_unique<TfHelp>()),
-      form5_(std::make_unique<TForm5>())
+      form5_(std::make_unique<TForm5>(form1_->Scan(), form1_->State(), services))
 {
     form1_->SetWindows({form2_.get(), form3_.get(), form4_.get(), fChange2_.get(), fHelp_.get(), form5_.get()});
+    for (QWidget* window : std::initializer_list<QWidget*>{form1_.get(), form2_.get(), form3_.get(), form4_.get(),
+                                                           fChange2_.get(), fHelp_.get(), form5_.get()})
+        window->setFont(bitloom::FormFont());
 }
 
 Program::~Program() = default;

@@ -1,9 +1,16 @@
 #include "info/uHelp.h"
 
-TfHelp::TfHelp(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+#include "info/InfoWindow.h"
+#include "ui_uHelp.h"
+
+TfHelp::TfHelp(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TfHelp>())
 {
-    setObjectName(QStringLiteral("TfHelp"));
-    setWindowTitle(QStringLiteral("Помощь"));
+    ui->setupUi(this);
+    UseDesignFont(*this);
     setFixedSize(441, 249);
+    ShowInfoText(*ui->RichEdit1, QStringLiteral(":/info/help.txt"));
 }
 
+TfHelp::~TfHelp() = default;

@@ -8,9 +8,9 @@
 namespace bitloom {
 
 // The whole content of a small text file: nullopt when there is no such file.
-// A file that exists but cannot be read raises "File access denied" (or the
-// matching file error), so a caller never mistakes it for an empty one and
-// overwrites what it could not see.
+// A name that exists but cannot be read as a file (no permission, a folder,
+// a pipe) raises "File access denied" (or the matching file error), so a
+// caller never mistakes it for an empty file and overwrites what it could not see.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // Gives path the content bytes in one step: the bytes go to a new file in the

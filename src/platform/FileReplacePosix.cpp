@@ -134,13 +134,19 @@ bool TryReplace(const std::filesystem::path& path, std::string_view content)
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe or device under the name must not hang the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT)
             return std::nullopt;
         throw Error(IoErrorText(errno, path));
     }
     Descriptor file(fd);
+    struct stat st {};
+    if (::fstat(file.Get(), &st) != 0)
+        throw Error(IoErrorText(errno, path));
+    if (!S_ISREG(st.st_mode))
+        throw Error(std::string(msg::FileAccessDenied));
     std::string content;
     char buffer[65536];
     for (;;) {

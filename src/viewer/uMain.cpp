@@ -6,6 +6,7 @@
 #include "info/uHistory.h"
 #include "platform/AddressFormat.h"
 #include "platform/FlashFile.h"
+#include "platform/FormFont.h"
 #include "platform/IntConv.h"
 #include "platform/LengthLimit.h"
 #include "platform/PathText.h"
@@ -37,6 +38,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
       ui(std::make_unique<Ui::TForm1>()), services_(services), timer1_(this)
 {
     ui->setupUi(this);
+    setFont(FormFont());
     setWindowTitle(NoFileTitle);
     setWindowIcon(ProgramIcon());
     centralWidget()->setFixedSize(724, 563);
@@ -47,6 +49,11 @@ TForm1::TForm1(Services& services, QWidget* parent)
     fixed.setBold(true);
     ui->Label2->setFont(fixed);
     ui->Label2->setAttribute(Qt::WA_TranslucentBackground);
+
+    // Labels take the size of their text, as the layout places only their corner.
+    for (QLabel* label : {ui->Label1, ui->Label8, ui->Label7, ui->Label6, ui->Label10, ui->Label9, ui->Label4,
+                          ui->Label11, ui->Label5})
+        label->adjustSize();
 
     ui->Image1->SetStretch(true);
     ui->SpeedButton1->setIcon(ColourModeGlyph(1));

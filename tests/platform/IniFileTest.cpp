@@ -6,6 +6,10 @@
 
 #include <functional>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using bitloom::IniEntry;
 using bitloom::IniFile;
 
@@ -45,7 +49,9 @@ std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
 
 // ---- Reading ---------------------------------------------------------------
 
-struct ReadCase {
+namespace {
+
+struct IniReadCase {
     const char* what;
     std::string file;
     const char* section;
@@ -53,66 +59,72 @@ struct ReadCase {
     std::optional<std::string> value;
 };
 
-class IniRead : public ::testing::TestWithParam<ReadCase> {};
+} // namespace
+
+class IniRead : public ::testing::TestWithParam<IniReadCase> {};
 
 TEST_P(IniRead, FindsTheValueAsAProfileReaderDoes)
 {
-    const ReadCase& c = GetParam();
+    const IniReadCase& c = GetParam();
     EXPECT_EQ(IniFile(c.file).ReadString(c.section, c.key), c.value) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Names, IniRead,
     ::testing::Values(
-        ReadCase{"plain", "[setup]\r\nWidth=024\r\n", "setup", "Width", "024"},
-        ReadCase{"names in other case", "[SETUP]\r\nwidth=1\r\n", "Setup", "WIDTH", "1"},
-        ReadCase{"Cyrillic names in other case", "[\xD0\xE0\xE7\xE4\xE5\xEB]\r\n\xCA\xEB\xFE\xF7=2\r\n", "РАЗДЕЛ",
+        IniReadCase{"plain", "[setup]\r\nWidth=024\r\n", "setup", "Width", "024"},
+        IniReadCase{"names in other case", "[SETUP]\r\nwidth=1\r\n", "Setup", "WIDTH", "1"},
+        IniReadCase{"Cyrillic names in other case", "[\xD0\xE0\xE7\xE4\xE5\xEB]\r\n\xCA\xEB\xFE\xF7=2\r\n", "РАЗДЕЛ",
                  "ключ", "2"},
-        ReadCase{"blanks around names", " [ setup ] \r\n\t Width \t= 5\r\n", "setup", "Width", "5"},
-        ReadCase{"first of two equal keys", "[s]\r\nk=1\r\nK=2\r\n", "s", "k", "1"},
-        ReadCase{"key in a later section of the same name", "[s]\r\na=1\r\n[t]\r\nk=0\r\n[S]\r\nk=3\r\n", "s", "k",
+        IniReadCase{"blanks around names", " [ setup ] \r\n\t Width \t= 5\r\n", "setup", "Width", "5"},
+        IniReadCase{"first of two equal keys", "[s]\r\nk=1\r\nK=2\r\n", "s", "k", "1"},
+        IniReadCase{"key in a later section of the same name", "[s]\r\na=1\r\n[t]\r\nk=0\r\n[S]\r\nk=3\r\n", "s", "k",
                  "3"},
-        ReadCase{"only the part before the first '=' names the key", "[s]\r\nk=a=b\r\n", "s", "k", "a=b"}));
+        IniReadCase{"only the part before the first '=' names the key", "[s]\r\nk=a=b\r\n", "s", "k", "a=b"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Absent, IniRead,
-    ::testing::Values(ReadCase{"empty file", "", "setup", "Width", std::nullopt},
-                      ReadCase{"no such key", "[setup]\r\nBppc=1\r\n", "setup", "Width", std::nullopt},
-                      ReadCase{"no such section", "[actions]\r\nWidth=1\r\n", "setup", "Width", std::nullopt},
-                      ReadCase{"key of another section", "[setup]\r\n[actions]\r\nWidth=1\r\n", "setup", "Width",
+    ::testing::Values(IniReadCase{"empty file", "", "setup", "Width", std::nullopt},
+                      IniReadCase{"no such key", "[setup]\r\nBppc=1\r\n", "setup", "Width", std::nullopt},
+                      IniReadCase{"no such section", "[actions]\r\nWidth=1\r\n", "setup", "Width", std::nullopt},
+                      IniReadCase{"key of another section", "[setup]\r\n[actions]\r\nWidth=1\r\n", "setup", "Width",
                                std::nullopt},
-                      ReadCase{"key before any section", "Width=1\r\n[setup]\r\n", "setup", "Width", std::nullopt},
-                      ReadCase{"commented out", "[setup]\r\n;Width=1\r\n", "setup", "Width", std::nullopt},
-                      ReadCase{"no '='", "[setup]\r\nWidth\r\n", "setup", "Width", std::nullopt},
-                      ReadCase{"unclosed section line", "[setup\r\nWidth=1\r\n", "setup", "Width", std::nullopt},
-                      ReadCase{"garbage", std::string("\0\xFF[\x01]=\n\n=", 9), "setup", "Width", std::nullopt}));
+                      IniReadCase{"key before any section", "Width=1\r\n[setup]\r\n", "setup", "Width", std::nullopt},
+                      IniReadCase{"commented out", "[setup]\r\n;Width=1\r\n", "setup", "Width", std::nullopt},
+                      IniReadCase{"no '='", "[setup]\r\nWidth\r\n", "setup", "Width", std::nullopt},
+                      IniReadCase{"unclosed section line", "[setup\r\nWidth=1\r\n", "setup", "Width", std::nullopt},
+                      IniReadCase{"garbage", std::string("\0\xFF[\x01]=\n\n=", 9), "setup", "Width", std::nullopt}));
 
 INSTANTIATE_TEST_SUITE_P(
     Values, IniRead,
     ::testing::Values(
-        ReadCase{"empty, not absent", "[setup]\r\nWidth=\r\n", "setup", "Width", ""},
-        ReadCase{"only blanks", "[setup]\r\nWidth=  \t\r\n", "setup", "Width", ""},
-        ReadCase{"blanks around", "[setup]\r\nWidth=  0x1F 4  \r\n", "setup", "Width", "0x1F 4"},
-        ReadCase{"double quotes", "[s]\r\nk=\"  a b  \"\r\n", "s", "k", "  a b  "},
-        ReadCase{"single quotes", "[s]\r\nk= 'x' \r\n", "s", "k", "x"},
-        ReadCase{"one pair only", "[s]\r\nk=\"\"x\"\"\r\n", "s", "k", "\"x\""},
-        ReadCase{"quotes that do not match", "[s]\r\nk=\"x'\r\n", "s", "k", "\"x'"},
-        ReadCase{"a lone quote", "[s]\r\nk=\"\r\n", "s", "k", "\""},
-        ReadCase{"empty quotes", "[s]\r\nk=\"\"\r\n", "s", "k", ""},
-        ReadCase{"Windows-1251 text", "[s]\r\nName=\xCB\xEE\xE3\xEE \xB9" "1\r\n", "s", "Name", "Лого №1"},
-        ReadCase{"LF lines", "[s]\nk=1\nj=2\n", "s", "j", "2"},
-        ReadCase{"last line without a line end", "[s]\r\nk=1", "s", "k", "1"},
-        ReadCase{"last line ending in CR alone", "[s]\r\nk=1\r", "s", "k", "1"},
-        ReadCase{"long value cut at 2047 characters", "[s]\r\nk=" + std::string(3000, 'a') + "\r\nj=2\r\n", "s", "k",
+        IniReadCase{"empty, not absent", "[setup]\r\nWidth=\r\n", "setup", "Width", ""},
+        IniReadCase{"only blanks", "[setup]\r\nWidth=  \t\r\n", "setup", "Width", ""},
+        IniReadCase{"blanks around", "[setup]\r\nWidth=  0x1F 4  \r\n", "setup", "Width", "0x1F 4"},
+        IniReadCase{"double quotes", "[s]\r\nk=\"  a b  \"\r\n", "s", "k", "  a b  "},
+        IniReadCase{"single quotes", "[s]\r\nk= 'x' \r\n", "s", "k", "x"},
+        IniReadCase{"one pair only", "[s]\r\nk=\"\"x\"\"\r\n", "s", "k", "\"x\""},
+        IniReadCase{"quotes that do not match", "[s]\r\nk=\"x'\r\n", "s", "k", "\"x'"},
+        IniReadCase{"a lone quote", "[s]\r\nk=\"\r\n", "s", "k", "\""},
+        IniReadCase{"empty quotes", "[s]\r\nk=\"\"\r\n", "s", "k", ""},
+        IniReadCase{"Windows-1251 text", "[s]\r\nName=\xCB\xEE\xE3\xEE \xB9" "1\r\n", "s", "Name", "Лого №1"},
+        IniReadCase{"LF lines", "[s]\nk=1\nj=2\n", "s", "j", "2"},
+        IniReadCase{"last line without a line end", "[s]\r\nk=1", "s", "k", "1"},
+        IniReadCase{"last line ending in CR alone", "[s]\r\nk=1\r", "s", "k", "1"},
+        IniReadCase{"long value cut at 2047 characters", "[s]\r\nk=" + std::string(3000, 'a') + "\r\nj=2\r\n", "s", "k",
                  std::string(2047, 'a')},
-        ReadCase{"long line before the key", "[s]\r\n;" + std::string(100000, 'x') + "\r\nk=1\r\n", "s", "k", "1"}));
+        IniReadCase{"long line before the key", "[s]\r\n;" + std::string(100000, 'x') + "\r\nk=1\r\n", "s", "k", "1"}));
 
-struct IntegerCase {
+namespace {
+
+struct IniIntegerCase {
     const char* text;
     std::int32_t value;
 };
 
-class IniInteger : public ::testing::TestWithParam<IntegerCase> {};
+} // namespace
+
+class IniInteger : public ::testing::TestWithParam<IniIntegerCase> {};
 
 TEST_P(IniInteger, ReadsTheZeroXRuleElseTheIntegerConversionElseTheDefault)
 {
@@ -122,11 +134,11 @@ TEST_P(IniInteger, ReadsTheZeroXRuleElseTheIntegerConversionElseTheDefault)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, IniInteger,
-    ::testing::Values(IntegerCase{"0x1F4", 500}, IntegerCase{"0X1f4", 500}, IntegerCase{"500", 500},
-                      IntegerCase{"-1", -1}, IntegerCase{"0xFFFFFFFF", -1}, IntegerCase{"$10", 16},
-                      IntegerCase{"x10", 16}, IntegerCase{" 7 ", 7}, IntegerCase{"\"8\"", 8}, IntegerCase{"0x", 77},
-                      IntegerCase{"", 77}, IntegerCase{"abc", 77}, IntegerCase{"0x100000000", 77},
-                      IntegerCase{"0xG", 77}, IntegerCase{"1 2", 77}, IntegerCase{"2147483648", 77}));
+    ::testing::Values(IniIntegerCase{"0x1F4", 500}, IniIntegerCase{"0X1f4", 500}, IniIntegerCase{"500", 500},
+                      IniIntegerCase{"-1", -1}, IniIntegerCase{"0xFFFFFFFF", -1}, IniIntegerCase{"$10", 16},
+                      IniIntegerCase{"x10", 16}, IniIntegerCase{" 7 ", 7}, IniIntegerCase{"\"8\"", 8}, IniIntegerCase{"0x", 77},
+                      IniIntegerCase{"", 77}, IniIntegerCase{"abc", 77}, IniIntegerCase{"0x100000000", 77},
+                      IniIntegerCase{"0xG", 77}, IniIntegerCase{"1 2", 77}, IniIntegerCase{"2147483648", 77}));
 
 TEST(IniInteger, AbsentKeyGivesTheDefault)
 {
@@ -135,7 +147,9 @@ TEST(IniInteger, AbsentKeyGivesTheDefault)
 
 // ---- Writing in memory ------------------------------------------------------
 
-struct WriteCase {
+namespace {
+
+struct IniWriteCase {
     const char* what;
     std::string before;
     const char* section;
@@ -144,11 +158,13 @@ struct WriteCase {
     std::string after;
 };
 
-class IniWrite : public ::testing::TestWithParam<WriteCase> {};
+} // namespace
+
+class IniWrite : public ::testing::TestWithParam<IniWriteCase> {};
 
 TEST_P(IniWrite, ChangesOnlyTheKeysLine)
 {
-    const WriteCase& c = GetParam();
+    const IniWriteCase& c = GetParam();
     IniFile ini(c.before);
     ini.WriteString(c.section, c.key, c.value);
     EXPECT_EQ(ini.Bytes(), c.after) << c.what;
@@ -157,40 +173,40 @@ TEST_P(IniWrite, ChangesOnlyTheKeysLine)
 INSTANTIATE_TEST_SUITE_P(
     InPlace, IniWrite,
     ::testing::Values(
-        WriteCase{"replaced where it stands", "[setup]\r\nWidth=024\r\nBppc=1\r\n", "setup", "Width", "32",
+        IniWriteCase{"replaced where it stands", "[setup]\r\nWidth=024\r\nBppc=1\r\n", "setup", "Width", "32",
                   "[setup]\r\nWidth=32\r\nBppc=1\r\n"},
-        WriteCase{"found in other case, keeps its spelling", "[Setup]\r\n  WIDTH = 024 \r\nx=1\r\n", "setup", "Width",
+        IniWriteCase{"found in other case, keeps its spelling", "[Setup]\r\n  WIDTH = 024 \r\nx=1\r\n", "setup", "Width",
                   "32", "[Setup]\r\nWIDTH=32\r\nx=1\r\n"},
-        WriteCase{"keeps an LF line end", "[s]\nk=1\nz=2\n", "s", "k", "9", "[s]\nk=9\nz=2\n"},
-        WriteCase{"last line keeps having no line end", "[s]\r\nk=1", "s", "k", "22", "[s]\r\nk=22"},
-        WriteCase{"only the first of two equal keys", "[s]\r\nk=1\r\nk=2\r\n", "s", "k", "3", "[s]\r\nk=3\r\nk=2\r\n"},
-        WriteCase{"empty value", "[s]\r\nk=1\r\n", "s", "k", "", "[s]\r\nk=\r\n"},
-        WriteCase{"line breaks in a value become blanks", "[s]\r\nk=1\r\n", "s", "k", "a\r\n[x]\nb",
+        IniWriteCase{"keeps an LF line end", "[s]\nk=1\nz=2\n", "s", "k", "9", "[s]\nk=9\nz=2\n"},
+        IniWriteCase{"last line keeps having no line end", "[s]\r\nk=1", "s", "k", "22", "[s]\r\nk=22"},
+        IniWriteCase{"only the first of two equal keys", "[s]\r\nk=1\r\nk=2\r\n", "s", "k", "3", "[s]\r\nk=3\r\nk=2\r\n"},
+        IniWriteCase{"empty value", "[s]\r\nk=1\r\n", "s", "k", "", "[s]\r\nk=\r\n"},
+        IniWriteCase{"line breaks in a value become blanks", "[s]\r\nk=1\r\n", "s", "k", "a\r\n[x]\nb",
                   "[s]\r\nk=a  [x] b\r\n"},
-        WriteCase{"Windows-1251 bytes, ? for what it lacks", "[s]\r\nk=1\r\n", "s", "k", "Лого 日",
+        IniWriteCase{"Windows-1251 bytes, ? for what it lacks", "[s]\r\nk=1\r\n", "s", "k", "Лого 日",
                   "[s]\r\nk=\xCB\xEE\xE3\xEE ?\r\n"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Appended, IniWrite,
     ::testing::Values(
-        WriteCase{"at the end of its section, before the blank lines", "[setup]\r\nWidth=1\r\n\r\n[actions]\r\nspeed=5\r\n",
+        IniWriteCase{"at the end of its section, before the blank lines", "[setup]\r\nWidth=1\r\n\r\n[actions]\r\nspeed=5\r\n",
                   "setup", "Bppc", "2", "[setup]\r\nWidth=1\r\nBppc=2\r\n\r\n[actions]\r\nspeed=5\r\n"},
-        WriteCase{"into an empty section", "[setup]\r\n[actions]\r\n", "setup", "Width", "1",
+        IniWriteCase{"into an empty section", "[setup]\r\n[actions]\r\n", "setup", "Width", "1",
                   "[setup]\r\nWidth=1\r\n[actions]\r\n"},
-        WriteCase{"after a comment at the end of its section", "[setup]\r\n;Bppc=5\r\n", "setup", "Bppc", "2",
+        IniWriteCase{"after a comment at the end of its section", "[setup]\r\n;Bppc=5\r\n", "setup", "Bppc", "2",
                   "[setup]\r\n;Bppc=5\r\nBppc=2\r\n"},
-        WriteCase{"into the first of two sections of that name", "[s]\r\na=1\r\n[S]\r\nb=2\r\n", "s", "c", "3",
+        IniWriteCase{"into the first of two sections of that name", "[s]\r\na=1\r\n[S]\r\nb=2\r\n", "s", "c", "3",
                   "[s]\r\na=1\r\nc=3\r\n[S]\r\nb=2\r\n"},
-        WriteCase{"a missing section at the end of the file", "; comment\r\n[other]\r\nx=1\r\n", "setup", "Width", "1",
+        IniWriteCase{"a missing section at the end of the file", "; comment\r\n[other]\r\nx=1\r\n", "setup", "Width", "1",
                   "; comment\r\n[other]\r\nx=1\r\n[setup]\r\nWidth=1\r\n"},
-        WriteCase{"to a file without a final line end", "[other]\r\nx=1", "setup", "Width", "1",
+        IniWriteCase{"to a file without a final line end", "[other]\r\nx=1", "setup", "Width", "1",
                   "[other]\r\nx=1\r\n[setup]\r\nWidth=1\r\n"},
-        WriteCase{"to a section whose last line has no line end", "[setup]\r\nWidth=1", "setup", "Bppc", "2",
+        IniWriteCase{"to a section whose last line has no line end", "[setup]\r\nWidth=1", "setup", "Bppc", "2",
                   "[setup]\r\nWidth=1\r\nBppc=2\r\n"},
-        WriteCase{"after a last line ending in CR alone", "[setup]\r\nWidth=1\r", "setup", "Bppc", "2",
+        IniWriteCase{"after a last line ending in CR alone", "[setup]\r\nWidth=1\r", "setup", "Bppc", "2",
                   "[setup]\r\nWidth=1\r\nBppc=2\r\n"},
-        WriteCase{"to an empty file", "", "setup", "Width", "024", "[setup]\r\nWidth=024\r\n"},
-        WriteCase{"not into a commented-out section", ";[setup]\r\nx=1\r\n", "setup", "Width", "1",
+        IniWriteCase{"to an empty file", "", "setup", "Width", "024", "[setup]\r\nWidth=024\r\n"},
+        IniWriteCase{"not into a commented-out section", ";[setup]\r\nx=1\r\n", "setup", "Width", "1",
                   ";[setup]\r\nx=1\r\n[setup]\r\nWidth=1\r\n"}));
 
 TEST(IniWrite, EveryOtherByteSurvives)
@@ -296,6 +312,7 @@ TEST(IniFileOnDisk, RefusedWritesSayUnableToWriteAndChangeNothing)
     fs::create_directory(dir / "folder.ini");
 
     // Refused also when running as root, who could write anyway.
+
     for (const fs::path& path : {readOnlyFile, readOnlyFolder / "in.ini", readOnlyFolder / "new.ini",
                                  dir / "no-such-folder" / "x.ini", dir / "folder.ini"}) {
         EXPECT_EQ(ErrorOf([&] { bitloom::WriteIniString(path, "s", "k", "2"); }), "Unable to write to " + path.string());
@@ -312,6 +329,13 @@ TEST(IniFileOnDisk, AMissingOrUnreadableFileReadsAsEmpty)
     std::filesystem::create_directory(dir / "folder.ini");
     for (const auto& path : {dir / "missing.ini", dir / "folder.ini", dir / "no-such-folder" / "x.ini"})
         EXPECT_EQ(IniFile::Load(path).Bytes(), "") << path;
+#ifndef _WIN32
+    // A pipe under the name must not hang the reader.
+    ASSERT_EQ(::mkfifo((dir / "pipe.ini").c_str(), 0666), 0);
+    EXPECT_EQ(IniFile::Load(dir / "pipe.ini").Bytes(), "");
+    EXPECT_EQ(ErrorOf([&] { bitloom::WriteIniString(dir / "pipe.ini", "s", "k", "2"); }),
+              "Unable to write to " + (dir / "pipe.ini").string());
+#endif
 }
 
 TEST(IniFileOnDisk, AWindows1251FileRoundTripsThroughUtf8)

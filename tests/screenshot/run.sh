@@ -13,6 +13,8 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# The suite runs offscreen; this one test wants the real X server.
+export QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$0" & pid=$!
   for i in $(seq 1 50); do
@@ -23,7 +25,6 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   xwd -root -silent > "$1/screen.xwd"
   kill $pid
 ' "$program" "$out" || exit 1
-if ! xwininfo -help >/dev/null 2>&1 && false; then :; fi
 # A blank screen converts to a single colour; a drawn window has many.
 colours=$(convert "$out/screen.xwd" -format '%k' info: 2>/dev/null)
 convert "$out/screen.xwd" "$out/screen.png" 2>/dev/null
