@@ -14,20 +14,25 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace {
+
+// What the catalogue editor takes from the main window.
+TfChange2::MainWindow EditorLinks(TForm1& form1)
+{
+    return {form1.State(), [&form1] { return form1.Form().Label2->text(); },
+            // "Close + Set Quick" does what ">> В Быстрое" does; the quick item is enabled already.
+            [&form1](const std::filesystem::path& folder) { form1.FavoritesMenu1UrlClickQuick(TMenuItem(), folder); },
+            form1.ImageList1()};
+}
+
+} // namespace
+
 Program::Program(bitloom::Services& services)
     : form1_(std::make_unique<TForm1>(services)),
       form2_(std::make_unique<TForm2>(form1_->State())),
       form3_(std::make_unique<TForm3>()),
       form4_(std::make_unique<TForm4>(services.launcher)),
-      fChange2_(std::make_unique<TfChange2>(
-          TfChange2::MainWindow{
-              form1_->State(), [form1 = form1_.get()] { return form1->Form().Label2->text(); },
-              // "Close + Set Quick" does what ">> В Быстрое" does; the quick item is enabled already.
-              [form1 = form1_.get()](const std::filesystem::path& folder) {
-                  form1->FavoritesMenu1UrlClickQuick(TMenuItem(), folder);
-              },
-              form1_->ImageList1()},
-          services)),
+      fChange2_(std::make_unique<TfChange2>(EditorLinks(*form1_), services)),
       fHelp_(std::make_unique<TfHelp>()),
       form5_(std::make_unique<TForm5>(form1_->Scan(), form1_->State(), services))
 {

@@ -81,7 +81,8 @@ std::string StoredHint(std::string_view hint)
 {
     // The file holds one line per key: a line break is stored as a blank.
     std::string text(hint);
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     std::string_view read = text;
     while (!read.empty() && IsBlank(read.front()))
         read.remove_prefix(1);

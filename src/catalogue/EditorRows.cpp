@@ -70,8 +70,9 @@ void ListPictures(RowTable& table, const std::filesystem::path& folder, const Co
         const std::size_t at = keys.InsertionRow(table.folderCount, base, collation);
         DescriptionTexts values = ReadDescriptionTexts(folder / entry.Name);
         keys.Insert(table, at,
-               {RowKind::Picture, entry.Name, values.Hint, values.Hint, std::move(values.Offs), std::move(values.Bppc),
-                std::move(values.Width), std::move(values.WidthImage), std::move(values.Height)});
+                    {RowKind::Picture, entry.Name, values.Hint, values.Hint, std::move(values.Offs),
+                     std::move(values.Bppc), std::move(values.Width), std::move(values.WidthImage),
+                     std::move(values.Height)});
     }
 }
 

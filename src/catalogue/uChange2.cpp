@@ -58,9 +58,8 @@ private:
 } // namespace
 
 TfChange2::TfChange2(MainWindow mainWindow, Services& services, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      ui(std::make_unique<Ui::TfChange2>()), main_(std::move(mainWindow)), services_(services),
-      collation_(Collation::ForUserLocale()), timer1_(this)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), ui(std::make_unique<Ui::TfChange2>()),
+      main_(std::move(mainWindow)), services_(services), collation_(Collation::ForUserLocale()), timer1_(this)
 {
     ui->setupUi(this);
     setWindowTitle(QString());

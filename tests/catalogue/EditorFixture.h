@@ -92,17 +92,17 @@ protected:
     // chosen item of CBbpp when it is shown, else edBpp), width, picture width, height.
     QStringList Fields()
     {
-        const QString bpp = ed().CBbpp->isVisibleTo(&editor()) ? "#" + QString::number(ed().CBbpp->currentIndex())
-                                                               : ed().edBpp->text();
-        return {ed().edName->text(), ed().edHint->text(),   ed().edOffset->text(), bpp,
+        const QString bpp =
+            ed().CBbpp->isVisibleTo(&editor()) ? "#" + QString::number(ed().CBbpp->currentIndex()) : ed().edBpp->text();
+        return {ed().edName->text(),  ed().edHint->text(),   ed().edOffset->text(), bpp,
                 ed().edWidth->text(), ed().edWidth1->text(), ed().edHeight->text()};
     }
 
     // Which of the seven boxes accept input, in the order of Fields.
     std::vector<bool> Enabled()
     {
-        return {ed().edName->isEnabled(),  ed().edHint->isEnabled(),   ed().edOffset->isEnabled(),
-                ed().edBpp->isEnabled(),   ed().edWidth->isEnabled(),  ed().edWidth1->isEnabled(),
+        return {ed().edName->isEnabled(),  ed().edHint->isEnabled(),  ed().edOffset->isEnabled(),
+                ed().edBpp->isEnabled(),   ed().edWidth->isEnabled(), ed().edWidth1->isEnabled(),
                 ed().edHeight->isEnabled()};
     }
 

@@ -33,8 +33,8 @@ TEST_F(EditorTest, FoldersComeFirstAndEachGroupSortsByNameOnDiskNotByShownText)
 {
     Folder("Zeta");
     Folder("Alpha");
-    Folder("-old");  // a section the menus hide is still the editor's
-    Folder(".svn");  // hidden
+    Folder("-old"); // a section the menus hide is still the editor's
+    Folder(".svn"); // hidden
     Picture("b.txt", {"Hint=Aaa"});
     Picture("a.txt", {"Hint=Zzz"});
     Picture(".hidden.txt", {"Hint=Hidden"});
@@ -67,7 +67,8 @@ TEST_F(EditorTest, ThePictureRowFillsEveryBoxWithTheFileDefaultsWhereKeysAreMiss
     const std::vector<Case> cases = {
         {{"Hint=Logo", "Width=96", "WidthImage=90", "Height=65", "Offs=0x0B5626", "Bppc=2"},
          {"p", "Logo", "0x0B5626", "#1", "96", "90", "65"}},
-        {{"Hint=NoWidthImage", "Width=64", "Height=8", "Bppc=3"}, {"p", "NoWidthImage", "0x000000", "#2", "64", "64", "8"}},
+        {{"Hint=NoWidthImage", "Width=64", "Height=8", "Bppc=3"},
+         {"p", "NoWidthImage", "0x000000", "#2", "64", "64", "8"}},
         {{"Offs=0x1000"}, {"p", "", "0x1000", "#0", "000", "000", "000"}},
         {{"Hint=Seven", "Bppc=7"}, {"p", "Seven", "0x000000", "#-1", "000", "000", "000"}},
         {{"Hint=Hex", "Bppc=0x2"}, {"p", "Hex", "0x000000", "#1", "000", "000", "000"}},

@@ -22,8 +22,8 @@ TEST(SavedName, AddsTheHiddenExtensionAndKeepsAnUnchangedNameAsItIsOnDisk)
         {RowKind::Picture, "a.b.txt", "a.b", "a.b.txt"},
         {RowKind::Picture, "noext", "other", "other"},
         {RowKind::Folder, "Old.Logos", "New", "New.Logos"},
-        {RowKind::Picture, cp1251, "старт", cp1251},          // a Windows catalogue's name stays as it is
-        {RowKind::Picture, cp1251, "финиш", "финиш.txt"},      // a new name is the system's own
+        {RowKind::Picture, cp1251, "старт", cp1251},      // a Windows catalogue's name stays as it is
+        {RowKind::Picture, cp1251, "финиш", "финиш.txt"}, // a new name is the system's own
         {RowKind::Picture, "p.txt", "", ".txt"},
     };
     for (const Case& c : cases) {

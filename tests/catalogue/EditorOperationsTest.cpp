@@ -1,8 +1,8 @@
 // The editor's buttons, each checked on the files and folders it leaves on disk.
 
 #include "catalogue/EditorFixture.h"
-#include "catalogue/MenuItem.h"
 #include "catalogue/FavoritesMenu.h"
+#include "catalogue/MenuItem.h"
 #include "catalogue/OrdinaryUser.h"
 #include "catalogue/PictureDescription.h"
 
@@ -281,7 +281,8 @@ TEST_F(EditorTest, CloseDropsWhatWasTypedAndWritesNothing)
 TEST_F(EditorTest, DeleteAsksFirstAndSelectsTheRowThatTakesThePlace)
 {
     for (const char* name : {"a", "b", "c", "d", "e"})
-        Picture(std::string(name) + ".txt", {"Hint=" + std::string(name) + std::string(name), "Offs=0x" + std::string(name)});
+        Picture(std::string(name) + ".txt",
+                {"Hint=" + std::string(name) + std::string(name), "Offs=0x" + std::string(name)});
     Open(Menu());
 
     ChooseRow(1);
@@ -339,7 +340,8 @@ TEST_F(EditorTest, DeletingAFolderRemovesItsWholeTreeButKeepsHiddenFilesAndTheir
     EXPECT_EQ(FileText(Menu() / "Keep/.hidden"), "mine");
     EXPECT_EQ(Rows(), QStringList{"Keep"}) << "the folder stays, and stays selected";
     EXPECT_EQ(SelectedRow(), 0);
-    EXPECT_EQ(rec.questions, (QStringList{"Удаление \"Logos\".  Подтверждаете?", "Удаление \"Keep\".  Подтверждаете?"}));
+    EXPECT_EQ(rec.questions,
+              (QStringList{"Удаление \"Logos\".  Подтверждаете?", "Удаление \"Keep\".  Подтверждаете?"}));
     EXPECT_TRUE(Errors().isEmpty()) << Errors().toStdString();
 }
 

@@ -1,7 +1,7 @@
 // Renames and new files that never take the place of an entry already there.
 
-#include "catalogue/CatalogueFiles.h"
 #include "catalogue/EntryFiles.h"
+#include "catalogue/CatalogueFiles.h"
 #include "platform/Error.h"
 
 #include <gtest/gtest.h>
