@@ -1,7 +1,6 @@
 #include "catalogue/PictureDescription.h"
 
 #include "catalogue/EntryFiles.h"
-
 #include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/IoErrors.h"
@@ -117,29 +116,29 @@ std::filesystem::path NewPictureFileName(const std::filesystem::path& folder)
 
 std::filesystem::path CreatePictureFile(const std::filesystem::path& folder, DescriptionTexts values)
 {
-    for (;;) {
-        const std::filesystem::path file = NewPictureFileName(folder);
-        values.Hint = file.stem().string();
+    const std::filesystem::path file = NewPictureFileName(folder);
+    values.Hint = file.stem().string();
 
-        // The template with the six values written into it, as a template followed
-        // by six key writes would leave it, created in one go.
-        std::string skeleton;
-        for (std::string_view line : TemplateLines) {
-            skeleton += line;
-            skeleton += "\r\n";
-        }
-        IniFile ini(skeleton);
-        const std::pair<std::string_view, const std::string*> keys[] = {
-            {"Hint", &values.Hint},     {"Width", &values.Width}, {"WidthImage", &values.WidthImage},
-            {"Height", &values.Height}, {"Offs", &values.Offs},   {"Bppc", &values.Bppc}};
-        for (const auto& [key, value] : keys)
-            ini.WriteString(DescriptionSection, key, *value);
-
-        // Whole or not at all, and never over a file that took the name meanwhile:
-        // then the next free number is taken.
-        if (CreateNewFile(file, ini.Bytes()))
-            return file;
+    // The template with the six values written into it, as a template followed
+    // by six key writes would leave it, created in one go.
+    std::string skeleton;
+    for (std::string_view line : TemplateLines) {
+        skeleton += line;
+        skeleton += "\r\n";
     }
+    IniFile ini(skeleton);
+    const std::pair<std::string_view, const std::string*> keys[] = {
+        {"Hint", &values.Hint},     {"Width", &values.Width}, {"WidthImage", &values.WidthImage},
+        {"Height", &values.Height}, {"Offs", &values.Offs},   {"Bppc", &values.Bppc}};
+    for (const auto& [key, value] : keys)
+        ini.WriteString(DescriptionSection, key, *value);
+    const std::string bytes = ini.Bytes();
+
+    // Whole or not at all, and never over a file that took the name meanwhile:
+    // then the next free number is taken.
+    if (!CreateNewFile(file, bytes))
+        return CreatePictureFile(folder, std::move(values));
+    return file;
 }
 
 DescriptionTexts NewPictureValues(std::int32_t colorMode)
