@@ -1,7 +1,7 @@
 #include "catalogue/PictureDescription.h"
 
+#include "catalogue/EntryFiles.h"
 #include "platform/Error.h"
-#include "platform/FlashFile.h"
 #include "platform/IniFile.h"
 #include "platform/IoErrors.h"
 #include "platform/Messages.h"
@@ -134,11 +134,10 @@ std::filesystem::path CreatePictureFile(const std::filesystem::path& folder, Des
         ini.WriteString(DescriptionSection, key, *value);
     const std::string bytes = ini.Bytes();
 
-    const FlashFile created = FlashFile::Create(file);
-    const std::size_t put =
-        created.WriteSome(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    if (put != bytes.size())
-        throw Error(std::string(msg::DiskFull));
+    // Whole or not at all, and never over a file that took the name meanwhile:
+    // then the next free number is taken.
+    if (!CreateNewFile(file, bytes))
+        return CreatePictureFile(folder, std::move(values));
     return file;
 }
 

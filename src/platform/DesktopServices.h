@@ -22,4 +22,9 @@ public:
     void Open(const QString& address) override;
 };
 
+class MessageBoxConfirmer final : public Confirmer {
+public:
+    bool Confirm(const QString& text) override;
+};
+
 } // namespace bitloom

@@ -65,4 +65,19 @@ void DesktopUrlLauncher::Open(const QString& address)
     QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
+bool MessageBoxConfirmer::Confirm(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+Confirmer& DesktopConfirmer()
+{
+    // Holds nothing: one box is made for each question.
+    static MessageBoxConfirmer confirmer;
+    return confirmer;
+}
+
 } // namespace bitloom

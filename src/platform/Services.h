@@ -11,8 +11,8 @@ class QWidget;
 namespace bitloom {
 
 // What the windows ask of the desktop and what tests replace: the error box,
-// the file dialogs and the shell's "open". The application owns one set and
-// hands it to every window.
+// the file dialogs, the shell's "open" and the confirmation box. The
+// application owns one set and hands it to every window.
 
 class ErrorReporter {
 public:
@@ -41,10 +41,21 @@ public:
     virtual void Open(const QString& address) = 0;
 };
 
+class Confirmer {
+public:
+    virtual ~Confirmer() = default;
+    // Asks text in the confirmation box (question icon, Yes and No); true for Yes.
+    virtual bool Confirm(const QString& text) = 0;
+};
+
+// The confirmation box of the desktop, for a set of services that names none.
+Confirmer& DesktopConfirmer();
+
 struct Services {
     ErrorReporter& errors;
     FileDialogs& dialogs;
     UrlLauncher& launcher;
+    Confirmer& confirmer = DesktopConfirmer();
 };
 
 // Runs one command; an error that ends it is shown in the standard error box
