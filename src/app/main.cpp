@@ -14,7 +14,8 @@ int main(int argc, char* argv[])
     bitloom::MessageBoxErrorReporter errors;
     bitloom::QtFileDialogs dialogs;
     bitloom::DesktopUrlLauncher launcher;
-    bitloom::Services services{errors, dialogs, launcher};
+    bitloom::MessageBoxConfirmer confirmer;
+    bitloom::Services services{errors, dialogs, launcher, confirmer};
 
     Program program(services);
     program.ShowMainWindow();

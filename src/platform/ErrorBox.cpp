@@ -73,11 +73,4 @@ bool MessageBoxConfirmer::Confirm(const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-Confirmer& DesktopConfirmer()
-{
-    // Holds nothing: one box is made for each question.
-    static MessageBoxConfirmer confirmer;
-    return confirmer;
-}
-
 } // namespace bitloom

@@ -48,14 +48,11 @@ public:
     virtual bool Confirm(const QString& text) = 0;
 };
 
-// The confirmation box of the desktop, for a set of services that names none.
-Confirmer& DesktopConfirmer();
-
 struct Services {
     ErrorReporter& errors;
     FileDialogs& dialogs;
     UrlLauncher& launcher;
-    Confirmer& confirmer = DesktopConfirmer();
+    Confirmer& confirmer;
 };
 
 // Runs one command; an error that ends it is shown in the standard error box
