@@ -5,6 +5,7 @@
 #include "info/uAbout.h"
 #include "info/uHelp.h"
 #include "info/uHistory.h"
+#include "platform/WindowPlacement.h"
 #include "platform/FormFont.h"
 #include "scanner/uScan.h"
 #include "viewer/uAddr.h"
@@ -47,11 +48,7 @@ Program::~Program() = default;
 void Program::ShowMainWindow()
 {
     form1_->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = form1_->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        form1_->move(frame.topLeft());
-    }
+    bitloom::CentreOnScreen(*form1_);
     form1_->show();
     form1_->activateWindow();
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/EditorOperations.h"
 #include "catalogue/PictureDescription.h"
+#include "platform/WindowPlacement.h"
 #include "platform/Error.h"
 #include "platform/IntConv.h"
 #include "platform/Messages.h"
@@ -329,24 +330,13 @@ void TfChange2::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    bitloom::CentreOnScreen(*this);
     Run(&TfChange2::FormActivate);
 }
 
 void TfChange2::keyPressEvent(QKeyEvent* event)
 {
-    // The editor is left through its two close buttons only: Escape does
-    // nothing, and Enter presses only a button that has the focus.
-    if (event->key() == Qt::Key_Escape)
+    if (bitloom::HandleButtonsOnlyKey(*this, *event))
         return;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        return;
-    }
     QDialog::keyPressEvent(event);
 }

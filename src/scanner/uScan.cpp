@@ -1,5 +1,6 @@
 #include "scanner/uScan.h"
 
+#include "platform/WindowPlacement.h"
 #include "platform/Services.h"
 #include "scanner/ScanSettingsFile.h"
 #include "ui_uScan.h"
@@ -106,24 +107,13 @@ void TForm5::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    bitloom::CentreOnScreen(*this);
     Run(&TForm5::FormActivate);
 }
 
 void TForm5::keyPressEvent(QKeyEvent* event)
 {
-    // Neither key closes the dialog by itself: Escape does nothing, and Enter
-    // presses only a button that has the focus.
-    if (event->key() == Qt::Key_Escape)
+    if (bitloom::HandleButtonsOnlyKey(*this, *event))
         return;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        return;
-    }
     QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/PictureDescription.h"
 #include "platform/Error.h"
+#include "support/ErrorOf.h"
 #include "viewer/ViewState.h"
 
 #include <gtest/gtest.h>
@@ -10,20 +11,6 @@
 #include <unistd.h>
 
 using namespace bitloom;
-
-namespace {
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
-} // namespace
 
 TEST(CatalogueRoot, IsMenuInTheStartFolder)
 {

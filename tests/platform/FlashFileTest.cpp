@@ -1,5 +1,6 @@
 #include "platform/Error.h"
 #include "platform/FlashFile.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -8,20 +9,6 @@
 #include <array>
 
 using bitloom::FlashFile;
-
-namespace {
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const bitloom::Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
-} // namespace
 
 TEST(FlashFile, OpenFailuresCarryTheUsersTexts)
 {

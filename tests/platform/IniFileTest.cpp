@@ -1,5 +1,6 @@
 #include "platform/Error.h"
 #include "platform/IniFile.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +16,6 @@ using bitloom::IniFile;
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const bitloom::Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 std::string FileText(const std::filesystem::path& path)
 {

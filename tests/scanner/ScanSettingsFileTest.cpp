@@ -1,5 +1,6 @@
 #include "platform/Error.h"
 #include "scanner/ScanSettingsFile.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +12,6 @@ using namespace bitloom;
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 std::string FileText(const std::filesystem::path& path)
 {

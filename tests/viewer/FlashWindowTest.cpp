@@ -1,4 +1,5 @@
 #include "platform/Error.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 #include "viewer/FlashWindow.h"
 
@@ -19,15 +20,6 @@ ViewState StateFor(const std::filesystem::path& path, std::int32_t rowBits, std:
     return s;
 }
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 } // namespace
 
