@@ -16,12 +16,6 @@ inline void WriteText(const std::filesystem::path& path, std::string_view utf8)
     WriteBytes(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
 
-inline std::string FileText(const std::filesystem::path& path)
-{
-    const auto bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // A description file with the given lines after "[values]".
 inline void WriteDescriptionLines(const std::filesystem::path& path, std::initializer_list<std::string_view> lines)
 {

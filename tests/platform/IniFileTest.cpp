@@ -16,18 +16,6 @@ using bitloom::IniFile;
 
 namespace {
 
-
-std::string FileText(const std::filesystem::path& path)
-{
-    const auto bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-void WriteText(const std::filesystem::path& path, const std::string& text)
-{
-    WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
-
 std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
@@ -270,7 +258,7 @@ TEST(IniFileOnDisk, RewritesAnExistingFileKeepingItsOtherLinesAndPermissions)
 {
     TempDir dir;
     const auto path = dir / "desc.ini";
-    WriteText(path, "; keep me\n[setup]\nWidth=1\n");
+    WriteRawText(path, "; keep me\n[setup]\nWidth=1\n");
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                                            std::filesystem::perms::group_read);
     bitloom::WriteIniString(path, "setup", "Width", "2");
@@ -283,7 +271,7 @@ TEST(IniFileOnDisk, RewritesAnExistingFileKeepingItsOtherLinesAndPermissions)
 TEST(IniFileOnDisk, WritesThroughASymbolicLink)
 {
     TempDir dir;
-    WriteText(dir / "real.ini", "[s]\r\nk=1\r\n");
+    WriteRawText(dir / "real.ini", "[s]\r\nk=1\r\n");
     std::filesystem::create_symlink(dir / "real.ini", dir / "link.ini");
     bitloom::WriteIniString(dir / "link.ini", "s", "k", "2");
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.ini"));
@@ -295,11 +283,11 @@ TEST(IniFileOnDisk, RefusedWritesSayUnableToWriteAndChangeNothing)
     TempDir dir;
     namespace fs = std::filesystem;
     const auto readOnlyFile = dir / "ro.ini";
-    WriteText(readOnlyFile, "[s]\r\nk=1\r\n");
+    WriteRawText(readOnlyFile, "[s]\r\nk=1\r\n");
     fs::permissions(readOnlyFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const auto readOnlyFolder = dir / "locked";
     fs::create_directory(readOnlyFolder);
-    WriteText(readOnlyFolder / "in.ini", "[s]\r\nk=1\r\n");
+    WriteRawText(readOnlyFolder / "in.ini", "[s]\r\nk=1\r\n");
     fs::permissions(readOnlyFolder, fs::perms::owner_read | fs::perms::owner_exec);
     fs::create_directory(dir / "folder.ini");
 
@@ -334,7 +322,7 @@ TEST(IniFileOnDisk, AWindows1251FileRoundTripsThroughUtf8)
 {
     TempDir dir;
     const std::string bytes = "[\xCF\xE0\xEF\xEA\xE0]\r\nName=\xC7\xE0\xF1\xF2\xE0\xE2\xEA\xE0 \xA8\r\n";
-    WriteText(dir / "d.ini", bytes);
+    WriteRawText(dir / "d.ini", bytes);
     const IniFile ini = IniFile::Load(dir / "d.ini");
     EXPECT_EQ(ini.ReadString("папка", "name"), "Заставка Ё");
     bitloom::WriteIniString(dir / "d.ini", "Папка", "Name", "Заставка Ё");

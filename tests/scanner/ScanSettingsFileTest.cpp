@@ -12,18 +12,6 @@ using namespace bitloom;
 
 namespace {
 
-
-std::string FileText(const std::filesystem::path& path)
-{
-    const auto bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-void WriteText(const std::filesystem::path& path, const std::string& text)
-{
-    WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
-
 auto Fields(const ScanFileValues& v)
 {
     return std::tie(v.Width, v.Bppc, v.StartAddress, v.StopAddress, v.Direction, v.Speed, v.Method);
@@ -70,7 +58,7 @@ class ScanFileRead : public ::testing::TestWithParam<ScanReadCase> {};
 TEST_P(ScanFileRead, GivesEachKeyOrItsDefault)
 {
     TempDir dir;
-    WriteText(dir / "FFscan.ini", GetParam().file);
+    WriteRawText(dir / "FFscan.ini", GetParam().file);
     EXPECT_EQ(Fields(ReadScanFile(dir / "FFscan.ini")), Fields(GetParam().values)) << GetParam().what;
 }
 
@@ -191,7 +179,7 @@ TEST(ScanFileWrite, WhatIsWrittenLoadsBackTheSame)
 TEST(ScanFileWrite, OtherSectionsAndCommentsSurvive)
 {
     TempDir dir;
-    WriteText(dir / "FFscan.ini", "; my scans\r\n[Setup]\r\n  width = 8\r\nnote=keep\r\n\r\n[other]\nx=1\n"
+    WriteRawText(dir / "FFscan.ini", "; my scans\r\n[Setup]\r\n  width = 8\r\nnote=keep\r\n\r\n[other]\nx=1\n"
                                   "[ACTIONS]\r\nSpeed=0x1F4 ; fast\r\n");
     WriteScanFile(dir / "FFscan.ini", ScanSettings{16, 32, "016", 2, 1, 100, 3});
     EXPECT_EQ(FileText(dir / "FFscan.ini"),
@@ -203,7 +191,7 @@ TEST(ScanFileWrite, AReadOnlyFileIsRefusedAndKept)
 {
     TempDir dir;
     const auto path = dir / "FFscan.ini";
-    WriteText(path, "[setup]\r\nWidth=8\r\n");
+    WriteRawText(path, "[setup]\r\nWidth=8\r\n");
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     EXPECT_EQ(ErrorOf([&] { WriteScanFile(path, ScanSettings{}); }), "Unable to write to " + path.string());
     EXPECT_EQ(FileText(path), "[setup]\r\nWidth=8\r\n");

@@ -48,6 +48,18 @@ inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path)
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// A file's bytes as a string, and a string written as a file's bytes, unchanged.
+inline std::string FileText(const std::filesystem::path& path)
+{
+    const auto bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+inline void WriteRawText(const std::filesystem::path& path, const std::string& text)
+{
+    WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
 // Bytes 0, 1, 2, ... wrapping at 256: every position tells its own offset.
 inline std::vector<std::uint8_t> CountingBytes(std::size_t size)
 {

@@ -20,7 +20,6 @@ ViewState StateFor(const std::filesystem::path& path, std::int32_t rowBits, std:
     return s;
 }
 
-
 } // namespace
 
 TEST(FlashWindow, ReadsRowBitsTimesRowCountBytesAtBasePlusOffset)
